@@ -168,7 +168,8 @@ void TAddressBookPelgarMainForm::createControls()
     TestPanel = new ClickPanel(this);
     TestPanel->setGeometry(-4, 0, 113, 37);
     QPalette face = TestPanel->palette();
-    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    // The button face of the classic scheme is the window's silver: the panel stays unmarked.
+    face.setColor(QPalette::Window, Silver);
     TestPanel->setPalette(face);
 
     HelpButton = makeButton(this, QStringLiteral("Help"), 364, 464, 49, 29);

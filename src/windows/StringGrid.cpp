@@ -119,6 +119,7 @@ StringGrid::StringGrid(QWidget *parent) : QTableView(parent), model_(new StringG
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWordWrap(false);
+    setTabKeyNavigation(false); // Tab leaves the grid for the next control
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(16);
