@@ -1,0 +1,58 @@
+#include "Book.h"
+
+#include "DefinitionCollection.h"
+#include "EntryCollection.h"
+#include "store/Store.h"
+
+namespace collab::objects {
+
+namespace {
+
+enum : automation::DispId { NameId = 1, ObjTypeId, EntriesId, DefinitionsId, DeleteId };
+
+constexpr automation::ServerObject::Member Members[] = {
+    {"Name", NameId, automation::PropertyGet, 0, 0},
+    {"ObjType", ObjTypeId, automation::PropertyGet, 0, 0},
+    {"AddressBookEntries", EntriesId, automation::PropertyGet, 0, 0},
+    {"FieldDefinitions", DefinitionsId, automation::PropertyGet, 0, 0},
+    {"Delete", DeleteId, automation::Method, 0, 0},
+};
+
+} // namespace
+
+Book::Book(std::shared_ptr<store::Store> store, store::BookRecord book)
+    : StoreObject(std::move(store)), book_(std::move(book)), stamp_(this->store().bookStamp(book_.id))
+{
+}
+
+std::span<const automation::ServerObject::Member> Book::members() const noexcept
+{
+    return Members;
+}
+
+const store::BookRecord &Book::book()
+{
+    if (!stamp_.current()) {
+        book_ = store().book(book_.id);
+        stamp_.renew();
+    }
+    return book_;
+}
+
+void Book::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant>,
+                        automation::Variant *result)
+{
+    switch (id) {
+    case NameId: setResult(result, book().name); break;
+    case ObjTypeId: setResult(result, static_cast<std::int32_t>(book().kind)); break;
+    case EntriesId:
+        setResult(result, automation::Variant::adopt(new EntryCollection(sharedStore(), book_.id)));
+        break;
+    case DefinitionsId:
+        setResult(result, automation::Variant::adopt(new DefinitionCollection(sharedStore(), book_.id)));
+        break;
+    case DeleteId: store().deleteBook(book_.id); break;
+    }
+}
+
+} // namespace collab::objects

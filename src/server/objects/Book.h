@@ -1,0 +1,30 @@
+#pragma once
+
+#include "StoreObject.h"
+#include "store/ChangeStamp.h"
+#include "store/Records.h"
+
+namespace collab::objects {
+
+// One address book. Members: Name, ObjType (2 for the system address book,
+// 1 for own books), AddressBookEntries and FieldDefinitions (collections
+// fetched anew on every read), Delete. After the book is deleted, every
+// member fails.
+class Book final : public StoreObject {
+public:
+    // One reference, owned by the caller.
+    Book(std::shared_ptr<store::Store> store, store::BookRecord book);
+
+protected:
+    std::span<const Member> members() const noexcept override;
+    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
+                      automation::Variant *result) override;
+
+private:
+    const store::BookRecord &book();
+
+    store::BookRecord book_;
+    store::ChangeStamp stamp_;
+};
+
+} // namespace collab::objects

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "StoreObject.h"
+#include "store/ChangeStamp.h"
+#include "store/Records.h"
+
+namespace collab::objects {
+
+// One field definition of a book. Members: Name, Type.
+class Definition final : public StoreObject {
+public:
+    // One reference, owned by the caller.
+    Definition(std::shared_ptr<store::Store> store, store::DefinitionRecord definition, store::ChangeStamp stamp);
+
+protected:
+    std::span<const Member> members() const noexcept override;
+    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
+                      automation::Variant *result) override;
+
+private:
+    const store::DefinitionRecord &definition();
+
+    store::DefinitionRecord definition_;
+    store::ChangeStamp stamp_;
+};
+
+} // namespace collab::objects

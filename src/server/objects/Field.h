@@ -1,0 +1,33 @@
+#pragma once
+
+#include "StoreObject.h"
+#include "store/ChangeStamp.h"
+#include "store/Records.h"
+
+#include <memory>
+
+namespace collab::objects {
+
+// One field of an entry. Members: Name, Type, Value (get and put), Delete.
+// Reads answer from the snapshot the field came from until this connection
+// changes the book; then the field is read again and fails if it is gone.
+class Field final : public StoreObject {
+public:
+    // stamp: the book's change stamp taken when field was read. One
+    // reference, owned by the caller.
+    Field(std::shared_ptr<store::Store> store, std::shared_ptr<const store::FieldRecord> field,
+          store::ChangeStamp stamp);
+
+protected:
+    std::span<const Member> members() const noexcept override;
+    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
+                      automation::Variant *result) override;
+
+private:
+    const store::FieldRecord &field();
+
+    std::shared_ptr<const store::FieldRecord> field_;
+    store::ChangeStamp stamp_;
+};
+
+} // namespace collab::objects

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "automation/ServerObject.h"
+#include "store/Records.h"
+#include "store/StoreOptions.h"
+
+#include <memory>
+#include <optional>
+
+namespace collab::store {
+class Store;
+}
+
+namespace collab::objects {
+
+// How a session finds its store and its user; unset parts take the server
+// settings (see store::StoreLocation) and the operating-system user (see
+// store::OsUser) when Login runs.
+struct SessionOptions {
+    std::optional<store::StoreOptions> store;
+    std::optional<store::UserIdentity> user;
+};
+
+// The object created for ProgID "ValdrinOrvastaSession".
+//
+// Members: Login([profile]) opens the store and logs the user in, creating
+// the account on first login (the profile argument is accepted and
+// ignored: the store is chosen by the server setting; logging in again is
+// a no-op); RootAccount is the logged-in account. Before Login every member
+// but Login fails with "Not logged in".
+class Session final : public automation::ServerObject {
+public:
+    // A new session with one reference, owned by the caller.
+    static automation::Dispatch *create(SessionOptions options = {});
+
+protected:
+    std::span<const Member> members() const noexcept override;
+    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
+                      automation::Variant *result) override;
+    const char *sourceName() const noexcept override;
+
+private:
+    explicit Session(SessionOptions options);
+    ~Session() override;
+
+    void login();
+
+    SessionOptions options_;
+    std::shared_ptr<store::Store> store_;
+    std::optional<store::AccountRecord> account_;
+};
+
+} // namespace collab::objects
