@@ -85,8 +85,7 @@ void THelpForm::FormCreate()
 
 void THelpForm::HelpMemoExit()
 {
-    // Leaving the text needs nothing done; the event is wired so that the
-    // window's events stay complete.
+    // Nothing to do when the caret leaves the text.
 }
 
 bool THelpForm::eventFilter(QObject *watched, QEvent *event)
