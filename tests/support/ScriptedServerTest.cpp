@@ -235,23 +235,23 @@ TEST_F(ScriptedServerTest, CountsObjectsUntilReleased)
 
 TEST(ScriptedServerInstall, HandsOutSessionsThroughTheRegistry)
 {
-    // On a thread of its own: ending automation use would stop releases on
-    // the test's main thread.
-    std::thread([] {
+    // A ProgID of its own: the real server may be registered under the
+    // default one. On a thread of its own: ending automation use would stop
+    // releases on the test's main thread.
+    const std::string progId = "ScriptedServerTest.Session";
+    std::thread([&] {
         automation::initialize();
         {
             auto server = std::make_unique<ScriptedServer>();
-            server->install();
-            Variant session = automation::createObject("valdrinorvastasession");
+            server->install(progId);
+            Variant session = automation::createObject("scriptedservertest.SESSION");
             session.invoke("Login", {Variant::omitted()});
             EXPECT_THAT(server->callTexts(), ElementsAre("Session.Login(?)"));
 
             server->refuseCreation(automation::Regdb_E_ClassNotReg);
-            EXPECT_EQ(failureOf([] { automation::createObject(ScriptedServer::DefaultProgId); }),
-                      "Class not registered");
+            EXPECT_EQ(failureOf([&] { automation::createObject(progId); }), "Class not registered");
             server.reset();
-            EXPECT_EQ(failureOf([] { automation::createObject(ScriptedServer::DefaultProgId); }),
-                      "Invalid class string");
+            EXPECT_EQ(failureOf([&] { automation::createObject(progId); }), "Invalid class string");
             session.get("RootAccount"); // outlives its server
         }
         automation::uninitialize();
