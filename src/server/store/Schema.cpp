@@ -74,45 +74,57 @@ std::int64_t single(sqlite::Database &db, const char *sql)
     return query->step() ? query->integer(0) : 0;
 }
 
-void check(sqlite::Database &db)
+// True for a valid store, false for an empty database; throws otherwise.
+bool inspect(sqlite::Database &db)
 {
+    const std::int64_t applicationId = single(db, ApplicationIdSql);
+    const std::int64_t version = single(db, UserVersionSql);
+    const std::int64_t objects = single(db, ObjectCountSql);
+    if (applicationId == 0 && version == 0 && objects == 0)
+        return false;
+    if (applicationId != Schema::ApplicationId)
+        throw StoreError("it is not an address book store (a database of another program)");
+    if (version != Schema::Version)
+        throw StoreError("it has store version " + std::to_string(version) + "; this server reads version " +
+                         std::to_string(Schema::Version));
     for (const char *table : Tables) {
         Query query(db.cached(TableExistsSql));
         query->bind(1, std::string_view(table));
         if (!query->step())
-            throw StoreError(std::string("it lacks the table '") + table + "'");
+            throw StoreError(std::string("it is damaged (the table '") + table + "' is missing)");
     }
     Query quick(db.cached(QuickCheckSql));
     if (quick->step() && quick->text(0) != "ok")
         throw StoreError("it is damaged (" + quick->text(0) + ")");
+    return true;
 }
 
 } // namespace
 
-std::int64_t Schema::ensure(sqlite::Database &db, bool readOnly)
+bool Schema::check(sqlite::Database &db)
 {
-    using sqlite::Transaction;
-    Transaction transaction(db, readOnly ? Transaction::Kind::Read : Transaction::Kind::Write);
-    const std::int64_t applicationId = single(db, ApplicationIdSql);
-    const std::int64_t version = single(db, UserVersionSql);
-    const std::int64_t objects = single(db, ObjectCountSql);
-    if (applicationId == 0 && version == 0 && objects == 0) {
-        if (readOnly)
-            throw StoreError("it is empty and was opened read-only");
-        db.exec(CreateSql);
-    } else if (applicationId != ApplicationId) {
-        throw StoreError("it is not an address book store (a database of another program)");
-    } else if (version != Version) {
-        throw StoreError("it has store version " + std::to_string(version) + "; this server reads version " +
-                         std::to_string(Version));
-    } else {
-        check(db);
-    }
-    const std::int64_t systemBook = single(db, SystemBookSql);
-    if (systemBook == 0)
-        throw StoreError("it lacks the system address book");
+    sqlite::Transaction transaction(db, sqlite::Transaction::Kind::Read);
+    const bool valid = inspect(db);
     transaction.commit();
-    return systemBook;
+    return valid;
+}
+
+std::int64_t Schema::create(sqlite::Database &db)
+{
+    sqlite::Transaction transaction(db, sqlite::Transaction::Kind::Write);
+    if (!inspect(db))
+        db.exec(CreateSql);
+    const std::int64_t id = systemBook(db);
+    transaction.commit();
+    return id;
+}
+
+std::int64_t Schema::systemBook(sqlite::Database &db)
+{
+    const std::int64_t id = single(db, SystemBookSql);
+    if (id == 0)
+        throw StoreError("it is damaged (the system address book is missing)");
+    return id;
 }
 
 } // namespace collab::store

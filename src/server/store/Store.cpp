@@ -163,22 +163,25 @@ Store::Store(const StoreOptions &options) : path_(options.path)
             path_, options.readOnly ? sqlite::Database::Access::ReadOnly : sqlite::Database::Access::ReadWrite);
         db_->setBusyTimeout(BusyTimeoutMs);
         db_->exec(ConnectionSql);
+        // Check before switching to WAL, which would write to a foreign file.
+        const bool valid = Schema::check(*db_);
+        if (!valid && options.readOnly)
+            throw StoreError("it is empty and was opened read-only");
         if (!options.readOnly) {
             Query mode(db_->cached(JournalModeSql));
             if (!mode->step() || mode->text(0) != "wal")
-                throw StoreError(prefix + "it cannot be switched to write-ahead logging");
+                throw StoreError("it cannot be switched to write-ahead logging");
         }
         if (options.maxPageCount) {
             // A pragma value cannot be bound; this is a number, not user text.
             const std::string sql = "PRAGMA max_page_count = " + std::to_string(*options.maxPageCount);
             db_->exec(sql.c_str());
         }
-        systemBookId_ = Schema::ensure(*db_, options.readOnly);
+        systemBookId_ = valid ? Schema::systemBook(*db_) : Schema::create(*db_);
     } catch (const SqliteError &error) {
         throw StoreError(prefix + explain(error));
     } catch (const StoreError &error) {
-        const std::string text = error.what();
-        throw StoreError(text.rfind("Cannot open", 0) == 0 ? text : prefix + text);
+        throw StoreError(prefix + error.what());
     }
 }
 
