@@ -94,6 +94,12 @@ void ScriptedServer::clearCalls()
     state_->calls.clear();
 }
 
+void ScriptedServer::setRecording(bool on)
+{
+    std::lock_guard lock(state_->mutex);
+    state_->recording = on;
+}
+
 void ScriptedServer::replyTo(std::string call, Reply reply, int occurrence)
 {
     std::lock_guard lock(state_->mutex);

@@ -62,6 +62,8 @@ public:
     std::vector<std::string> callTexts() const;
     std::vector<std::string> detailedCallTexts() const;
     void clearCalls();
+    // Recording is on at first; benchmarks turn it off so calls() stays small.
+    void setRecording(bool on);
 
     // Scripting. Before a call runs, the rules are tried in the order added,
     // then the onCall function; the first reply found is answered instead

@@ -72,18 +72,19 @@ TEST_F(ScriptedServerTest, RecordsCallsAsSentWithArgumentKinds)
     Variant phone = fields.call("Add", {Variant("Phone"), Variant(8), Variant("555")});
     phone.put("Value", Variant("x"));
     phone.invoke("Delete");
+    EXPECT_THROW(phone.get("Name"), automation::Error);
 
     EXPECT_THAT(server.callTexts(),
                 ElementsAre("Session.Login(?)", "Session.RootAccount", "Account.AddressBooks", "Books.Count",
                             "Books.Item(&2)", "Book.Name", "Books.Item(1)", "Book.AddressbookEntries",
                             "Entries.Item(*1)", "Entries.Add(\"Lee \\\"Jr\\\"\")", "Entry.Fields",
-                            "Fields.Add(\"Phone\", 8, \"555\")", "Field.Value=(\"x\")", "Field.Delete()"));
+                            "Fields.Add(\"Phone\", 8, \"555\")", "Field.Value=(\"x\")", "Field.Delete()", "Field.Name"));
     const auto detailed = server.detailedCallTexts();
     EXPECT_EQ(detailed.at(5), "Book[Global].Name");
     EXPECT_EQ(detailed.at(8), "Entries[Personal].Item(*1)");
     EXPECT_EQ(detailed.at(12), "Field[Personal/Lee \"Jr\"/Phone].Value=(\"x\")");
-    // The field is gone, but its record keeps the name it had.
-    EXPECT_EQ(detailed.at(13), "Field[Personal/Lee \"Jr\"/Phone].Delete()");
+    // Once the field is gone, its calls still show the name it had.
+    EXPECT_EQ(detailed.at(14), "Field[Personal/Lee \"Jr\"/Phone].Name");
 }
 
 TEST(CallText, ShowsEachArgumentKindDistinctly)
@@ -154,6 +155,10 @@ TEST_F(ScriptedServerTest, CollectionsAreLiveViewsOfTheModel)
     server.books()[0].entries.erase(server.books()[0].entries.begin());
     EXPECT_EQ(jones.get("DisplayName").string(), "Jones");
     EXPECT_EQ(personal.get("AddressBookEntries").get("Count").int32(), 1);
+    // A copy is another book: the reference stays with the original.
+    server.books().push_back(server.books()[0]);
+    server.books().erase(server.books().begin());
+    EXPECT_THROW(personal.get("Name"), automation::Error);
 }
 
 TEST_F(ScriptedServerTest, FailsWithDescriptions)
@@ -208,11 +213,13 @@ TEST_F(ScriptedServerTest, OnCallSeesEveryCallWithItsIndex)
     session.invoke("Login", {Variant::omitted()});
     EXPECT_EQ(session.get("RootAccount").string(), "first rule wins");
     server.clearCalls();
+    server.setRecording(false); // scripts still see every call
     EXPECT_EQ(books().get("Count").int32(), 2);
     EXPECT_TRUE(session.get("RootAccount").get("AddressBooks").call("Item", {Variant(1)}).get("Name").isNull());
     EXPECT_THAT(seen, ElementsAre("0 Session.Login(?)", "2 Session.Login(?)", "3 Session.RootAccount",
                                   "4 Account.AddressBooks", "5 Books.Count", "6 Session.RootAccount",
                                   "7 Account.AddressBooks", "8 Books.Item(1)", "9 Book.Name"));
+    EXPECT_TRUE(server.calls().empty());
 }
 
 TEST_F(ScriptedServerTest, CountsObjectsUntilReleased)

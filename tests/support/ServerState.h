@@ -26,6 +26,7 @@ public:
     std::vector<Book> books;
     std::vector<Call> calls;
     std::size_t received = 0; // calls ever received; clearing calls keeps counting
+    bool recording = true;
     automation::HResult creationStatus = automation::S_Ok;
     std::atomic<std::size_t> liveObjects{0};
 
@@ -33,6 +34,7 @@ public:
     void addCallNumberRule(std::size_t index, Reply reply);
     void setScript(Script script);
     void clearScript();
+    bool scripted() const noexcept { return !rules_.empty() || script_; }
 
     // The reply scripted for a call (index is its position in calls), or
     // none when it should run. Rules are tried in the order they were added,
