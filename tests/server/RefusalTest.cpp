@@ -147,5 +147,22 @@ TEST_F(RefusalTest, ReferencesToDeletedObjectsFailOnUse)
     EXPECT_EQ(account.get("AddressBooks").get("Count").int32(), 2);
 }
 
+TEST_F(RefusalTest, ReferenceToADeletedObjectNeverReachesALaterOne)
+{
+    Variant entries = personalBook(login("alice")).get("AddressBookEntries");
+    Variant last = entries.call("Add", {"Deleted"});
+    Variant lastField = last.get("Fields").call("Add", {"Phone", 1, "deleted"});
+    // Deleted and replaced through another connection: ids must not be reused.
+    Variant other = personalBook(login("alice")).get("AddressBookEntries");
+    other.call("Item", {1}).invoke("Delete");
+    other.call("Add", {"Newer"}).get("Fields").call("Add", {"Phone", 1, "newer"});
+
+    EXPECT_THAT(failure([&] { lastField.put("Value", "overwritten"); }), HasSubstr("no longer exists"));
+    EXPECT_THAT(failure([&] { last.invoke("Delete"); }), HasSubstr("no longer exists"));
+    Variant fresh = personalBook(login("alice")).get("AddressBookEntries");
+    ASSERT_EQ(fresh.get("Count").int32(), 1);
+    EXPECT_EQ(fresh.call("Item", {1}).get("Fields").call("Item", {1}).get("Value").string(), "newer");
+}
+
 } // namespace
 } // namespace collab::tests

@@ -206,8 +206,14 @@ template <typename Work>
 auto Store::write(const char *action, Work &&work)
 {
     try {
-        if (batch_)
+        if (batch_) {
+            // SQLite itself rolls back after some failures (a full store);
+            // later changes must not slip out of the batch one by one.
+            if (!db_->inTransaction())
+                throw StoreError(std::string("Cannot ") + action +
+                                 ": an earlier failure already undid the batch of changes");
             return work(); // published when the batch ends
+        }
         touched_.clear();
         bookListTouched_ = false;
         Transaction transaction(*db_, Transaction::Kind::Write);
