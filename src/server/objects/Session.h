@@ -1,8 +1,8 @@
 #pragma once
 
+#include "SessionOptions.h"
 #include "automation/ServerObject.h"
 #include "store/Records.h"
-#include "store/StoreOptions.h"
 
 #include <memory>
 #include <optional>
@@ -12,14 +12,6 @@ class Store;
 }
 
 namespace collab::objects {
-
-// How a session finds its store and its user; unset parts take the server
-// settings (see store::StoreLocation) and the operating-system user (see
-// store::OsUser) when Login runs.
-struct SessionOptions {
-    std::optional<store::StoreOptions> store;
-    std::optional<store::UserIdentity> user;
-};
 
 // The object created for ProgID "ValdrinOrvastaSession".
 //

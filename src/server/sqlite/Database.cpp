@@ -8,6 +8,7 @@ namespace collab::sqlite {
 
 Database::Database(const std::filesystem::path &path, Access access)
 {
+    // EXRESCODE: errors carry extended codes (SQLITE_IOERR_FSYNC, ...).
     int flags = SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE;
     switch (access) {
     case Access::ReadWriteCreate: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
@@ -23,7 +24,6 @@ Database::Database(const std::filesystem::path &path, Access access)
         db_ = nullptr;
         throw error;
     }
-    sqlite3_extended_result_codes(db_, 1);
 }
 
 Database::~Database()

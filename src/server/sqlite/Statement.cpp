@@ -20,6 +20,7 @@ Statement::Statement(sqlite3 *db, std::string_view sql) : db_(db)
 
 Statement::~Statement()
 {
+    // finalize only repeats the last step's error, which was reported then.
     sqlite3_finalize(statement_);
 }
 
