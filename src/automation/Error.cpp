@@ -5,7 +5,7 @@ namespace automation {
 namespace {
 // Variant conversion failures carry these codes, as the variant run time does.
 constexpr HResult InvalidConversionCode = Disp_E_TypeMismatch;
-constexpr HResult InvalidOperationCode = hr(0x80020005);
+constexpr HResult InvalidOperationCode = hr(0x80020008); // a bad variable type
 } // namespace
 
 Error Error::fromServerException(std::string description, HResult code)

@@ -57,7 +57,7 @@ public:
     Variant(Date value) noexcept : type_(VarType::Date) { value_.real = value.days; }
     Variant(std::string value) noexcept : type_(VarType::String), text_(std::move(value)) { value_.integer = 0; }
     Variant(std::string_view value) : Variant(std::string(value)) {}
-    Variant(const char *value) : Variant(std::string(value)) {}
+    Variant(const char *value) : Variant(value ? std::string(value) : std::string()) {}
     // Takes a new reference to object (adds one); a null object gives Empty.
     explicit Variant(Dispatch *object) noexcept;
 
