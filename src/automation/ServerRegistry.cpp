@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <fstream>
@@ -22,10 +23,14 @@ std::filesystem::path programFolder()
     return error ? std::filesystem::path() : exe.parent_path();
 }
 
+// An environment folder; relative values are ignored, as the XDG rules ask.
 std::filesystem::path envPath(const char *name)
 {
     const char *value = std::getenv(name);
-    return value && *value ? std::filesystem::path(value) : std::filesystem::path();
+    if (!value || !*value)
+        return {};
+    std::filesystem::path path(value);
+    return path.is_absolute() ? path : std::filesystem::path();
 }
 
 std::string moduleOf(const std::filesystem::path &registration)
@@ -75,7 +80,8 @@ std::vector<std::filesystem::path> ServerRegistry::searchPath()
             dataHome = home / ".local" / "share";
     if (!dataHome.empty())
         folders.push_back(dataHome / sub);
-    std::string dataDirs = envPath("XDG_DATA_DIRS").string();
+    const char *dirsValue = std::getenv("XDG_DATA_DIRS");
+    std::string dataDirs = dirsValue ? dirsValue : "";
     if (dataDirs.empty())
         dataDirs = "/usr/local/share:/usr/share";
     std::size_t start = 0;
@@ -83,8 +89,9 @@ std::vector<std::filesystem::path> ServerRegistry::searchPath()
         std::size_t end = dataDirs.find(':', start);
         if (end == std::string::npos)
             end = dataDirs.size();
-        if (end > start)
-            folders.push_back(std::filesystem::path(dataDirs.substr(start, end - start)) / sub);
+        const std::filesystem::path folder(dataDirs.substr(start, end - start));
+        if (folder.is_absolute())
+            folders.push_back(folder / sub);
         start = end + 1;
     }
     return folders;
@@ -129,8 +136,12 @@ HResult ServerRegistry::create(std::string_view progId, Dispatch **object)
     // Modules stay loaded for the life of the process: objects they handed
     // out may be released late, and unloading buys nothing here.
     void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
+    if (!handle) {
+        // The status alone cannot say why; the loader's reason goes to the log.
+        if (const char *reason = dlerror())
+            std::fprintf(stderr, "automation: cannot load %s: %s\n", module.c_str(), reason);
         return Co_E_DllNotFound;
+    }
     auto createFunction = reinterpret_cast<CreateFunction>(dlsym(handle, EntryPoint));
     if (!createFunction)
         return Co_E_ErrorInDll;
