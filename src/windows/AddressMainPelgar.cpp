@@ -119,6 +119,7 @@ void TAddressBookPelgarMainForm::createControls()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->document()->setDocumentMargin(0);
+    Memo1->setLineWrapMode(QTextEdit::NoWrap); // one caption line, even where the font runs wider
     Memo1->setPlainText(QStringLiteral("Address Book Entries:"));
     Memo1->setAlignment(Qt::AlignCenter);
     Memo1->setFocusPolicy(Qt::ClickFocus);
