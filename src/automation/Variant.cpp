@@ -279,6 +279,15 @@ Variant Variant::get(std::string_view member) const
     return result;
 }
 
+Variant Variant::property(std::string_view member) const
+{
+    Dispatch *object = receiverObject(*this);
+    DispId id = resolve(object, member);
+    Variant result;
+    send(object, id, PropertyGet, {}, &result);
+    return result;
+}
+
 Variant Variant::call(std::string_view member, std::initializer_list<Variant> args) const
 {
     Dispatch *object = receiverObject(*this);

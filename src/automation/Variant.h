@@ -101,8 +101,11 @@ public:
     // Empties the variant, releasing a held object.
     void clear() noexcept;
 
-    // Property read or parameterless method call (method-or-property-get).
+    // Property read or parameterless method call (method-or-property-get):
+    // how parameterless reads are sent.
     Variant get(std::string_view member) const;
+    // Property read alone (property-get), for servers that tell the two apart.
+    Variant property(std::string_view member) const;
     // Method call with positional arguments, asking for the result.
     Variant call(std::string_view member, std::initializer_list<Variant> args) const;
     // Method call with positional arguments, asking for no result.

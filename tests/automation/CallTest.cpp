@@ -44,6 +44,7 @@ TEST_F(CallTest, EachOperationSendsItsInvokeKind)
     };
     const Row rows[] = {
         {"Count", [](const Variant &r) { r.get("Count"); }, Method | PropertyGet, 0, true},
+        {"Name", [](const Variant &r) { r.property("Name"); }, PropertyGet, 0, true},
         {"Item", [](const Variant &r) { r.call("Item", {Variant(1)}); }, Method, 1, true},
         {"Refresh", [](const Variant &r) { r.call("Refresh", {}); }, Method | PropertyGet, 0, true},
         {"Login", [](const Variant &r) { r.invoke("Login", {Variant::omitted()}); }, Method, 1, false},
