@@ -77,6 +77,8 @@ private slots:
     void cleanup();
 
     void startUpCallsInOrder();
+    void refreshCallsInOrder_data();
+    void refreshCallsInOrder();
     void startUpListsBooksAndShowsTheFirst();
     void duplicateNamesShowTheFirstBook();
     void refreshFillsTheGrid_data();
@@ -172,6 +174,42 @@ void MainWindowTest::startUpCallsInOrder()
     };
     QCOMPARE(toQt(server->callTexts()), expected);
     QVERIFY(boxes.isEmpty());
+}
+
+void MainWindowTest::refreshCallsInOrder_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("calls");
+
+    QTest::newRow("an empty book reads the count twice")
+        << "Empty"
+        << QStringList{"Books.Count", "Books.Item(1)", "Book.Name", "Books.Item(2)", "Book.Name", "Books.Item(3)",
+                       "Book.Name", "Books.Count", "Books.Item(&3)", "Book.AddressBookEntries", "Entries.Count",
+                       "Entries.Count"};
+    QTest::newRow("the search stops at the first equal name")
+        << "Global Address List"
+        << QStringList{"Books.Count", "Books.Item(1)", "Book.Name", "Books.Count", "Books.Item(&1)",
+                       "Book.AddressBookEntries", "Entries.Count", "Entries.Count", "Entries.Count",
+                       "Entries.Item(1)", "Entry.Fields", "Fields.Count"};
+    QTest::newRow("a name no book bears ends after the second count")
+        << "Nowhere"
+        << QStringList{"Books.Count", "Books.Item(1)", "Book.Name", "Books.Item(2)", "Book.Name", "Books.Item(3)",
+                       "Book.Name", "Books.Item(4)", "Book.Name", "Books.Count"};
+}
+
+void MainWindowTest::refreshCallsInOrder()
+{
+    QFETCH(QString, shown);
+    QFETCH(QStringList, calls);
+
+    server->books().push_back(book("Global Address List", 1, {person("Second", "Copy")}));
+    start();
+    main().AddressBookComboBox->setEditText(shown);
+    server->clearCalls();
+    main().RefreshDisplay();
+    // A book with entries goes on with its rows; the other cases end here.
+    const QStringList received = toQt(server->callTexts());
+    QCOMPARE(shown == "Global Address List" ? received.mid(0, calls.size()) : received, calls);
 }
 
 void MainWindowTest::startUpListsBooksAndShowsTheFirst()
@@ -328,6 +366,11 @@ void MainWindowTest::refreshFailureLeavesWhatWasDone_data()
                                        << "1";
     QTest::newRow("fetching its entries") << "Book[Personal].AddressBookEntries" << "Personal" << "Personal" << true
                                           << ada << QStringList() << "1";
+    QTest::newRow("counting the entries") << "Entries[Personal].Count" << "Personal" << "Personal" << false << ada
+                                          << QStringList() << "1";
+    QTest::newRow("a field's value") << "Field[Personal/Hopper/Office Phone Number].Value" << "Personal"
+                                     << "Personal" << false << QStringList{"Hopper", "Grace", "", "", ""}
+                                     << QStringList(5) << "1";
     QTest::newRow("the second entry") << "Entries.Item(2)" << "Personal" << "Personal" << false << grace
                                       << QStringList(5) << "1";
 }
