@@ -17,9 +17,9 @@ constexpr automation::ServerObject::Member Members[] = {
 
 } // namespace
 
-Entry::Entry(std::shared_ptr<store::Store> store, std::int64_t bookId,
-             std::shared_ptr<const store::EntryRecord> entry, store::ChangeStamp stamp)
-    : StoreObject(std::move(store)), bookId_(bookId), entry_(std::move(entry)), stamp_(stamp)
+Entry::Entry(std::shared_ptr<store::Store> store, std::shared_ptr<const store::EntryRecord> entry,
+             store::ChangeStamp stamp)
+    : StoreObject(std::move(store)), entry_(std::move(entry)), stamp_(stamp)
 {
 }
 
@@ -46,7 +46,7 @@ void Entry::invokeMember(automation::DispId id, unsigned, std::span<automation::
         const auto &current = entry();
         std::shared_ptr<const std::vector<store::FieldRecord>> fields(current, &current->fields);
         setResult(result, automation::Variant::adopt(
-                              new FieldCollection(sharedStore(), bookId_, current->id, std::move(fields), stamp_)));
+                              new FieldCollection(sharedStore(), current->id, std::move(fields), stamp_)));
         break;
     }
     case DeleteId: store().deleteEntry(entry_->id); break;

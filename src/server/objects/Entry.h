@@ -13,14 +13,14 @@ namespace collab::objects {
 // The entry answers from the snapshot it was made from, fields included:
 // Fields of an entry from a collection shows the same committed state as
 // the rest of that collection, so one walk over a book sees one state. Once
-// this connection changes the book, the entry is read again (and fails if
-// it was deleted).
+// this connection changes the entry (its fields) or deletes it or its book,
+// the entry is read again (and fails if it was deleted).
 class Entry final : public StoreObject {
 public:
-    // stamp: the book's change stamp taken when entry was read. One
+    // stamp: the entry's change stamp, taken when entry was read. One
     // reference, owned by the caller.
-    Entry(std::shared_ptr<store::Store> store, std::int64_t bookId,
-          std::shared_ptr<const store::EntryRecord> entry, store::ChangeStamp stamp);
+    Entry(std::shared_ptr<store::Store> store, std::shared_ptr<const store::EntryRecord> entry,
+          store::ChangeStamp stamp);
 
 protected:
     std::span<const Member> members() const noexcept override;
@@ -30,7 +30,6 @@ protected:
 private:
     const std::shared_ptr<const store::EntryRecord> &entry();
 
-    std::int64_t bookId_;
     std::shared_ptr<const store::EntryRecord> entry_;
     store::ChangeStamp stamp_;
 };

@@ -19,8 +19,8 @@ constexpr automation::ServerObject::Member Members[] = {
 } // namespace
 
 EntryCollection::EntryCollection(std::shared_ptr<store::Store> store, std::int64_t bookId)
-    : StoreObject(std::move(store)), bookId_(bookId), stamp_(this->store().bookStamp(bookId)),
-      entries_(this->store().entries(bookId))
+    : StoreObject(std::move(store)), bookId_(bookId), listStamp_(this->store().bookStamp(bookId)),
+      snapshotSequence_(this->store().changeSequence()), snapshot_(this->store().entries(bookId))
 {
 }
 
@@ -31,11 +31,35 @@ std::span<const automation::ServerObject::Member> EntryCollection::members() con
 
 const std::vector<store::EntryRecord> &EntryCollection::entries()
 {
-    if (!stamp_.current()) {
-        entries_ = store().entries(bookId_);
-        stamp_.renew();
+    if (!listStamp_.current()) {
+        const std::uint64_t sequence = store().changeSequence();
+        snapshot_ = store().entries(bookId_);
+        snapshotSequence_ = sequence;
+        rereads_.clear();
+        listStamp_.renew();
     }
-    return *entries_;
+    return *snapshot_;
+}
+
+automation::Variant EntryCollection::item(std::size_t index)
+{
+    const store::EntryRecord &snapshotted = (*snapshot_)[index];
+    auto reread = rereads_.find(index);
+    if (reread == rereads_.end()) {
+        if (!store().entryChangedSince(snapshotted.id, snapshotSequence_)) {
+            // Shares the snapshot: the entry keeps it alive.
+            std::shared_ptr<const store::EntryRecord> entry(snapshot_, &snapshotted);
+            return automation::Variant::adopt(
+                new Entry(sharedStore(), std::move(entry), store().entryStamp(snapshotted.id)));
+        }
+        const store::ChangeStamp stamp = store().entryStamp(snapshotted.id);
+        auto entry = std::make_shared<const store::EntryRecord>(store().entry(snapshotted.id));
+        reread = rereads_.emplace(index, Reread{std::move(entry), stamp}).first;
+    } else if (!reread->second.stamp.current()) {
+        reread->second.entry = std::make_shared<const store::EntryRecord>(store().entry(snapshotted.id));
+        reread->second.stamp.renew();
+    }
+    return automation::Variant::adopt(new Entry(sharedStore(), reread->second.entry, reread->second.stamp));
 }
 
 void EntryCollection::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant> args,
@@ -44,18 +68,15 @@ void EntryCollection::invokeMember(automation::DispId id, unsigned, std::span<au
     switch (id) {
     case CountId: setResult(result, static_cast<std::int32_t>(entries().size())); break;
     case ItemId: {
-        const auto &list = entries();
-        const std::size_t index = itemIndex(args[0], list.size(), "entry", "address book");
-        // Shares the snapshot: the entry keeps it alive.
-        std::shared_ptr<const store::EntryRecord> entry(entries_, &list[index]);
-        setResult(result, automation::Variant::adopt(new Entry(sharedStore(), bookId_, std::move(entry), stamp_)));
+        const std::size_t index = itemIndex(args[0], entries().size(), "entry", "address book");
+        setResult(result, item(index));
         break;
     }
     case AddId: {
         auto added = std::make_shared<const store::EntryRecord>(
             store().addEntry(bookId_, automation::stringArgument(args[0])));
-        setResult(result, automation::Variant::adopt(
-                              new Entry(sharedStore(), bookId_, std::move(added), store().bookStamp(bookId_))));
+        const store::ChangeStamp stamp = store().entryStamp(added->id);
+        setResult(result, automation::Variant::adopt(new Entry(sharedStore(), std::move(added), stamp)));
         break;
     }
     }

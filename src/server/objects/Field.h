@@ -10,10 +10,10 @@ namespace collab::objects {
 
 // One field of an entry. Members: Name, Type, Value (get and put), Delete.
 // Reads answer from the snapshot the field came from until this connection
-// changes the book; then the field is read again and fails if it is gone.
+// changes its entry; then the field is read again and fails if it is gone.
 class Field final : public StoreObject {
 public:
-    // stamp: the book's change stamp taken when field was read. One
+    // stamp: its entry's change stamp, taken when field was read. One
     // reference, owned by the caller.
     Field(std::shared_ptr<store::Store> store, std::shared_ptr<const store::FieldRecord> field,
           store::ChangeStamp stamp);

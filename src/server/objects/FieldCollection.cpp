@@ -18,10 +18,10 @@ constexpr automation::ServerObject::Member Members[] = {
 
 } // namespace
 
-FieldCollection::FieldCollection(std::shared_ptr<store::Store> store, std::int64_t bookId, std::int64_t entryId,
+FieldCollection::FieldCollection(std::shared_ptr<store::Store> store, std::int64_t entryId,
                                  std::shared_ptr<const std::vector<store::FieldRecord>> fields,
                                  store::ChangeStamp stamp)
-    : StoreObject(std::move(store)), bookId_(bookId), entryId_(entryId), fields_(std::move(fields)), stamp_(stamp)
+    : StoreObject(std::move(store)), entryId_(entryId), fields_(std::move(fields)), stamp_(stamp)
 {
 }
 
@@ -57,7 +57,7 @@ void FieldCollection::invokeMember(automation::DispId id, unsigned, std::span<au
         const std::string value = automation::stringArgument(args[2]);
         auto added = std::make_shared<const store::FieldRecord>(store().addField(entryId_, name, type, value));
         setResult(result, automation::Variant::adopt(new Field(sharedStore(), std::move(added),
-                                                               store().bookStamp(bookId_))));
+                                                               store().entryStamp(entryId_))));
         break;
     }
     }

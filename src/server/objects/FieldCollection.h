@@ -10,12 +10,14 @@
 namespace collab::objects {
 
 // The fields of one entry, in creation order, from the snapshot the entry
-// came from; read again once this connection changes the book. Fields of one
-// entry may share a name. Members: Count, Item(index), Add(name, type, value).
+// came from; read again once this connection changes the entry. Fields of
+// one entry may share a name. Members: Count, Item(index), Add(name, type,
+// value).
 class FieldCollection final : public StoreObject {
 public:
-    // One reference, owned by the caller.
-    FieldCollection(std::shared_ptr<store::Store> store, std::int64_t bookId, std::int64_t entryId,
+    // stamp: the entry's change stamp, taken when fields were read. One
+    // reference, owned by the caller.
+    FieldCollection(std::shared_ptr<store::Store> store, std::int64_t entryId,
                     std::shared_ptr<const std::vector<store::FieldRecord>> fields, store::ChangeStamp stamp);
 
 protected:
@@ -26,7 +28,6 @@ protected:
 private:
     const std::vector<store::FieldRecord> &fields();
 
-    std::int64_t bookId_;
     std::int64_t entryId_;
     std::shared_ptr<const std::vector<store::FieldRecord>> fields_;
     store::ChangeStamp stamp_;

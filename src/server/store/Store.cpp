@@ -45,6 +45,7 @@ constexpr const char *BookNameTakenSql =
     "SELECT 1 FROM book WHERE (account_id = ? OR account_id IS NULL) AND name = ?";
 constexpr const char *InsertBookSql = "INSERT INTO book(account_id, kind, name) VALUES(?, 1, ?)";
 constexpr const char *DeleteBookSql = "DELETE FROM book WHERE id = ?";
+constexpr const char *EntryIdsOfBookSql = "SELECT id FROM entry WHERE book_id = ?";
 
 constexpr const char *EntriesSql = "SELECT id, display_name FROM entry WHERE book_id = ? ORDER BY id";
 constexpr const char *FieldsOfBookSql =
@@ -58,8 +59,8 @@ constexpr const char *InsertEntrySql = "INSERT INTO entry(book_id, display_name)
 constexpr const char *DeleteEntrySql = "DELETE FROM entry WHERE id = ?";
 
 constexpr const char *FieldSql = "SELECT id, name, type, value FROM field WHERE id = ?";
-constexpr const char *BookOfFieldSql =
-    "SELECT b.id, b.kind FROM field f JOIN entry e ON e.id = f.entry_id JOIN book b ON b.id = e.book_id "
+constexpr const char *EntryOfFieldSql =
+    "SELECT e.id, b.kind FROM field f JOIN entry e ON e.id = f.entry_id JOIN book b ON b.id = e.book_id "
     "WHERE f.id = ?";
 constexpr const char *InsertFieldSql = "INSERT INTO field(entry_id, name, type, value) VALUES(?, ?, ?, ?)";
 constexpr const char *UpdateFieldSql = "UPDATE field SET value = ? WHERE id = ?";
@@ -214,8 +215,7 @@ auto Store::write(const char *action, Work &&work)
                                  ": an earlier failure already undid the batch of changes");
             return work(); // published when the batch ends
         }
-        touched_.clear();
-        bookListTouched_ = false;
+        forgetTouched();
         Transaction transaction(*db_, Transaction::Kind::Write);
         if constexpr (std::is_void_v<decltype(work())>) {
             work();
@@ -232,19 +232,38 @@ auto Store::write(const char *action, Work &&work)
     }
 }
 
-void Store::touch(std::int64_t bookId)
+bool Store::entryChangedSince(std::int64_t entryId, std::uint64_t sequence) const
 {
-    touched_.push_back(bookId);
+    const auto counter = entryCounters_.find(entryId);
+    return counter != entryCounters_.end() && counter->second > sequence;
+}
+
+void Store::touchBook(std::int64_t bookId)
+{
+    touched_.push_back(&bookCounters_[bookId]);
+}
+
+void Store::touchEntry(std::int64_t entryId)
+{
+    touched_.push_back(&entryCounters_[entryId]);
+}
+
+void Store::touchBookList()
+{
+    touched_.push_back(&bookListCounter_);
 }
 
 void Store::publishTouched() noexcept
 {
-    for (std::int64_t bookId : touched_)
-        ++bookCounters_[bookId];
-    if (bookListTouched_)
-        ++bookListCounter_;
+    const std::uint64_t now = ++sequence_;
+    for (std::uint64_t *counter : touched_)
+        *counter = now;
+    forgetTouched();
+}
+
+void Store::forgetTouched() noexcept
+{
     touched_.clear();
-    bookListTouched_ = false;
 }
 
 void Store::beginBatch()
@@ -252,8 +271,7 @@ void Store::beginBatch()
     if (batch_)
         throw StoreError("Cannot start a batch of changes: one is already open");
     try {
-        touched_.clear();
-        bookListTouched_ = false;
+        forgetTouched();
         batch_ = std::make_unique<Transaction>(*db_, Transaction::Kind::Write);
     } catch (const SqliteError &error) {
         throw StoreError("Cannot start a batch of changes: " + explain(error));
@@ -276,11 +294,13 @@ void Store::endBatch(bool commit)
     }
     batch.reset(); // rolls back
     // Whatever was read during the batch may be gone now.
+    const std::uint64_t now = ++sequence_;
     for (auto &counter : bookCounters_)
-        ++counter.second;
-    ++bookListCounter_;
-    touched_.clear();
-    bookListTouched_ = false;
+        counter.second = now;
+    for (auto &counter : entryCounters_)
+        counter.second = now;
+    bookListCounter_ = now;
+    forgetTouched();
 }
 
 AccountRecord Store::login(const UserIdentity &identity)
@@ -334,8 +354,8 @@ AccountRecord Store::login(const UserIdentity &identity)
             book->bind(2, std::string_view(PersonalBookName));
             book->step();
         }
-        touch(systemBookId_);
-        bookListTouched_ = true;
+        touchBook(systemBookId_);
+        touchBookList();
         return account;
     });
 }
@@ -395,7 +415,7 @@ BookRecord Store::addBook(std::int64_t accountId, std::string_view name)
         insert->bind(2, name);
         insert->step();
         BookRecord book{db_->lastInsertRowId(), BookKind::Own, std::string(name)};
-        bookListTouched_ = true;
+        touchBookList();
         return book;
     });
 }
@@ -405,11 +425,18 @@ void Store::deleteBook(std::int64_t bookId)
     write("delete the address book", [&] {
         if (bookRow(bookId).kind == BookKind::System)
             throw StoreError("The system address book cannot be deleted");
+        {
+            // The delete cascades to the entries: their objects must learn of it.
+            Query entries(db_->cached(EntryIdsOfBookSql));
+            entries->bind(1, bookId);
+            while (entries->step())
+                touchEntry(entries->integer(0));
+        }
         Query erase(db_->cached(DeleteBookSql));
         erase->bind(1, bookId);
         erase->step();
-        touch(bookId);
-        bookListTouched_ = true;
+        touchBook(bookId);
+        touchBookList();
     });
 }
 
@@ -469,7 +496,7 @@ EntryRecord Store::addEntry(std::int64_t bookId, std::string_view displayName)
         insert->bind(1, bookId);
         insert->bind(2, displayName);
         insert->step();
-        touch(bookId);
+        touchBook(bookId);
         return EntryRecord{db_->lastInsertRowId(), std::string(displayName), {}};
     });
 }
@@ -485,9 +512,9 @@ std::int64_t Store::ownBookOfEntry(std::int64_t entryId, const char *refusal)
     return query->integer(0);
 }
 
-std::int64_t Store::ownBookOfField(std::int64_t fieldId, const char *refusal)
+std::int64_t Store::ownEntryOfField(std::int64_t fieldId, const char *refusal)
 {
-    Query query(db_->cached(BookOfFieldSql));
+    Query query(db_->cached(EntryOfFieldSql));
     query->bind(1, fieldId);
     if (!query->step())
         throw StoreError(GoneField);
@@ -504,7 +531,8 @@ void Store::deleteEntry(std::int64_t entryId)
         Query erase(db_->cached(DeleteEntrySql));
         erase->bind(1, entryId);
         erase->step();
-        touch(bookId);
+        touchBook(bookId);
+        touchEntry(entryId);
     });
 }
 
@@ -522,15 +550,14 @@ FieldRecord Store::field(std::int64_t fieldId)
 FieldRecord Store::addField(std::int64_t entryId, std::string_view name, std::int32_t type, std::string_view value)
 {
     return write("add the field", [&] {
-        const std::int64_t bookId =
-            ownBookOfEntry(entryId, "Fields cannot be added to entries of the system address book");
+        ownBookOfEntry(entryId, "Fields cannot be added to entries of the system address book");
         Query insert(db_->cached(InsertFieldSql));
         insert->bind(1, entryId);
         insert->bind(2, name);
         insert->bind(3, std::int64_t{type});
         insert->bind(4, value);
         insert->step();
-        touch(bookId);
+        touchEntry(entryId);
         return FieldRecord{db_->lastInsertRowId(), std::string(name), type, std::string(value)};
     });
 }
@@ -538,25 +565,25 @@ FieldRecord Store::addField(std::int64_t entryId, std::string_view name, std::in
 void Store::setFieldValue(std::int64_t fieldId, std::string_view value)
 {
     write("change the field", [&] {
-        const std::int64_t bookId =
-            ownBookOfField(fieldId, "Fields of the system address book cannot be changed");
+        const std::int64_t entryId =
+            ownEntryOfField(fieldId, "Fields of the system address book cannot be changed");
         Query update(db_->cached(UpdateFieldSql));
         update->bind(1, value);
         update->bind(2, fieldId);
         update->step();
-        touch(bookId);
+        touchEntry(entryId);
     });
 }
 
 void Store::deleteField(std::int64_t fieldId)
 {
     write("delete the field", [&] {
-        const std::int64_t bookId =
-            ownBookOfField(fieldId, "Fields of the system address book cannot be deleted");
+        const std::int64_t entryId =
+            ownEntryOfField(fieldId, "Fields of the system address book cannot be deleted");
         Query erase(db_->cached(DeleteFieldSql));
         erase->bind(1, fieldId);
         erase->step();
-        touch(bookId);
+        touchEntry(entryId);
     });
 }
 
@@ -604,7 +631,7 @@ DefinitionRecord Store::addDefinition(std::int64_t bookId, std::string_view name
         insert->bind(2, name);
         insert->bind(3, std::int64_t{type});
         insert->step();
-        touch(bookId);
+        touchBook(bookId);
         return DefinitionRecord{db_->lastInsertRowId(), std::string(name), type};
     });
 }

@@ -34,11 +34,21 @@ namespace collab::store {
 // included); a book defines a field name once (ASCII case ignored, as field
 // names are matched).
 //
-// Change counters: each write through this connection bumps a counter for
-// the book it touched (and one for the book list). Objects remember the
-// counter when they read and re-read once it moved, which is how this
-// connection's own changes are seen at once while unchanged data is served
-// from memory. Changes by other connections are seen by new fetches.
+// Change counters: each write through this connection moves the counters
+// of what it touched: the book list; a book (its row, entry list and field
+// definitions: moved by adding or deleting an entry or a definition and by
+// deleting the book); an entry (its fields: moved by adding, changing or
+// deleting one of them and by deleting the entry or its book). Objects
+// remember a counter when they read and re-read once it moved, which is how
+// this connection's own changes are seen at once while unchanged data is
+// served from memory; a write to one entry leaves the rest of its book's
+// data current. Changes by other connections are seen by new fetches.
+//
+// A counter holds the sequence number of the last write that moved it, so
+// counters only grow and changeSequence() lets a reader of many entries ask
+// later which of them were written since (entryChangedSince). Counters live
+// in unordered_maps and are never erased, so the references ChangeStamps
+// keep stay valid for the Store's lifetime.
 //
 // Every member throws StoreError with a description fit for the user: for
 // a refused change, a row that is gone, or a failure of SQLite (full,
@@ -81,7 +91,13 @@ public:
     DefinitionRecord addDefinition(std::int64_t bookId, std::string_view name, std::int32_t type);
 
     ChangeStamp bookStamp(std::int64_t bookId) { return ChangeStamp(bookCounters_[bookId]); }
+    ChangeStamp entryStamp(std::int64_t entryId) { return ChangeStamp(entryCounters_[entryId]); }
     ChangeStamp bookListStamp() noexcept { return ChangeStamp(bookListCounter_); }
+    // The sequence number of the last write published so far.
+    std::uint64_t changeSequence() const noexcept { return sequence_; }
+    // Whether this connection wrote to the entry after changeSequence() was
+    // `sequence`.
+    bool entryChangedSince(std::int64_t entryId, std::uint64_t sequence) const;
 
 private:
     friend class Batch;
@@ -90,23 +106,30 @@ private:
     auto read(const char *action, Work &&work);
     template <typename Work>
     auto write(const char *action, Work &&work);
-    void touch(std::int64_t bookId);
+    // Mark a counter to move when the open transaction commits; may throw
+    // (it creates the counter), so it is called inside the transaction.
+    void touchBook(std::int64_t bookId);
+    void touchEntry(std::int64_t entryId);
+    void touchBookList();
     void publishTouched() noexcept;
+    void forgetTouched() noexcept;
     void beginBatch();
     void endBatch(bool commit);
 
     BookRecord bookRow(std::int64_t bookId);
     std::int64_t ownBookOfEntry(std::int64_t entryId, const char *refusal);
-    std::int64_t ownBookOfField(std::int64_t fieldId, const char *refusal);
+    std::int64_t ownEntryOfField(std::int64_t fieldId, const char *refusal);
 
     std::filesystem::path path_;
     std::unique_ptr<sqlite::Database> db_;
     std::int64_t systemBookId_ = 0;
 
-    std::unordered_map<std::int64_t, std::uint64_t> bookCounters_; // references stay valid
+    // Node-based maps: references to counters stay valid while others are added.
+    std::unordered_map<std::int64_t, std::uint64_t> bookCounters_;
+    std::unordered_map<std::int64_t, std::uint64_t> entryCounters_;
     std::uint64_t bookListCounter_ = 0;
-    std::vector<std::int64_t> touched_; // books written in the open transaction
-    bool bookListTouched_ = false;
+    std::uint64_t sequence_ = 0;
+    std::vector<std::uint64_t *> touched_; // counters written in the open transaction
     std::unique_ptr<sqlite::Transaction> batch_;
 };
 
