@@ -21,7 +21,8 @@ constexpr automation::ServerObject::Member Members[] = {
 } // namespace
 
 Book::Book(std::shared_ptr<store::Store> store, store::BookRecord book)
-    : StoreObject(std::move(store)), book_(std::move(book)), stamp_(this->store().bookStamp(book_.id))
+    : StoreObject(std::move(store)), id_(book.id),
+      book_(this->store().bookStamp(id_), std::move(book), [this] { return this->store().book(id_); })
 {
 }
 
@@ -30,28 +31,17 @@ std::span<const automation::ServerObject::Member> Book::members() const noexcept
     return Members;
 }
 
-const store::BookRecord &Book::book()
-{
-    if (!stamp_.current()) {
-        book_ = store().book(book_.id);
-        stamp_.renew();
-    }
-    return book_;
-}
-
 void Book::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant>,
                         automation::Variant *result)
 {
     switch (id) {
-    case NameId: setResult(result, book().name); break;
-    case ObjTypeId: setResult(result, static_cast<std::int32_t>(book().kind)); break;
-    case EntriesId:
-        setResult(result, automation::Variant::adopt(new EntryCollection(sharedStore(), book_.id)));
-        break;
+    case NameId: setResult(result, book_.get().name); break;
+    case ObjTypeId: setResult(result, static_cast<std::int32_t>(book_.get().kind)); break;
+    case EntriesId: setResult(result, automation::Variant::adopt(new EntryCollection(sharedStore(), id_))); break;
     case DefinitionsId:
-        setResult(result, automation::Variant::adopt(new DefinitionCollection(sharedStore(), book_.id)));
+        setResult(result, automation::Variant::adopt(new DefinitionCollection(sharedStore(), id_)));
         break;
-    case DeleteId: store().deleteBook(book_.id); break;
+    case DeleteId: store().deleteBook(id_); break;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Stamped.h"
 #include "StoreObject.h"
-#include "store/ChangeStamp.h"
 #include "store/Records.h"
 
 namespace collab::objects {
@@ -21,10 +21,8 @@ protected:
                       automation::Variant *result) override;
 
 private:
-    const store::BookRecord &book();
-
-    store::BookRecord book_;
-    store::ChangeStamp stamp_;
+    std::int64_t id_;
+    Stamped<store::BookRecord> book_;
 };
 
 } // namespace collab::objects

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StoreObject.h"
-#include "store/ChangeStamp.h"
+#include "Stamped.h"
+#include "StoreCollection.h"
 #include "store/Records.h"
 
 #include <vector>
@@ -12,22 +12,19 @@ namespace collab::objects {
 // the system address book first, then the account's own books in creation
 // order. Changes made through this connection since are seen at once (the
 // list is read again). Members: Count, Item(index), Add(name).
-class BookCollection final : public StoreObject {
+class BookCollection final : public StoreCollection {
 public:
     // Reads the list; throws StoreError. One reference, owned by the caller.
     BookCollection(std::shared_ptr<store::Store> store, std::int64_t accountId);
 
 protected:
-    std::span<const Member> members() const noexcept override;
-    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
-                      automation::Variant *result) override;
+    std::size_t count() override;
+    automation::Variant item(std::size_t index) override;
+    automation::Variant add(std::span<automation::Variant> args) override;
 
 private:
-    const std::vector<store::BookRecord> &books();
-
     std::int64_t accountId_;
-    store::ChangeStamp stamp_;
-    std::vector<store::BookRecord> books_;
+    Stamped<std::vector<store::BookRecord>> books_;
 };
 
 } // namespace collab::objects

@@ -17,7 +17,8 @@ constexpr automation::ServerObject::Member Members[] = {
 
 Definition::Definition(std::shared_ptr<store::Store> store, store::DefinitionRecord definition,
                        store::ChangeStamp stamp)
-    : StoreObject(std::move(store)), definition_(std::move(definition)), stamp_(stamp)
+    : StoreObject(std::move(store)), id_(definition.id),
+      definition_(stamp, std::move(definition), [this] { return this->store().definition(id_); })
 {
 }
 
@@ -26,21 +27,12 @@ std::span<const automation::ServerObject::Member> Definition::members() const no
     return Members;
 }
 
-const store::DefinitionRecord &Definition::definition()
-{
-    if (!stamp_.current()) {
-        definition_ = store().definition(definition_.id);
-        stamp_.renew();
-    }
-    return definition_;
-}
-
 void Definition::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant>,
                               automation::Variant *result)
 {
     switch (id) {
-    case NameId: setResult(result, definition().name); break;
-    case TypeId: setResult(result, definition().type); break;
+    case NameId: setResult(result, definition_.get().name); break;
+    case TypeId: setResult(result, definition_.get().type); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Stamped.h"
 #include "StoreObject.h"
 #include "store/ChangeStamp.h"
 #include "store/Records.h"
@@ -18,10 +19,8 @@ protected:
                       automation::Variant *result) override;
 
 private:
-    const store::DefinitionRecord &definition();
-
-    store::DefinitionRecord definition_;
-    store::ChangeStamp stamp_;
+    std::int64_t id_;
+    Stamped<store::DefinitionRecord> definition_;
 };
 
 } // namespace collab::objects

@@ -1,63 +1,33 @@
 #include "DefinitionCollection.h"
 
 #include "Definition.h"
-#include "ItemIndex.h"
 #include "store/Store.h"
 
 namespace collab::objects {
 
-namespace {
-
-enum : automation::DispId { CountId = 1, ItemId, AddId };
-
-constexpr automation::ServerObject::Member Members[] = {
-    {"Count", CountId, automation::PropertyGet, 0, 0},
-    {"Item", ItemId, automation::Method | automation::PropertyGet, 1, 1},
-    {"Add", AddId, automation::Method, 2, 2},
-};
-
-} // namespace
-
 DefinitionCollection::DefinitionCollection(std::shared_ptr<store::Store> store, std::int64_t bookId)
-    : StoreObject(std::move(store)), bookId_(bookId), stamp_(this->store().bookStamp(bookId)),
-      definitions_(this->store().definitions(bookId))
+    : StoreCollection(std::move(store), 2, "field definition", "address book"), bookId_(bookId),
+      definitions_(this->store().bookStamp(bookId), [this] { return this->store().definitions(bookId_); })
 {
 }
 
-std::span<const automation::ServerObject::Member> DefinitionCollection::members() const noexcept
+std::size_t DefinitionCollection::count()
 {
-    return Members;
+    return definitions_.get().size();
 }
 
-const std::vector<store::DefinitionRecord> &DefinitionCollection::definitions()
+automation::Variant DefinitionCollection::item(std::size_t index)
 {
-    if (!stamp_.current()) {
-        definitions_ = store().definitions(bookId_);
-        stamp_.renew();
-    }
-    return definitions_;
+    return automation::Variant::adopt(
+        new Definition(sharedStore(), definitions_.get()[index], definitions_.stamp()));
 }
 
-void DefinitionCollection::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant> args,
-                                        automation::Variant *result)
+automation::Variant DefinitionCollection::add(std::span<automation::Variant> args)
 {
-    switch (id) {
-    case CountId: setResult(result, static_cast<std::int32_t>(definitions().size())); break;
-    case ItemId: {
-        const auto &list = definitions();
-        const std::size_t index = itemIndex(args[0], list.size(), "field definition", "address book");
-        setResult(result, automation::Variant::adopt(new Definition(sharedStore(), list[index], stamp_)));
-        break;
-    }
-    case AddId: {
-        const std::string name = automation::stringArgument(args[0]);
-        const std::int32_t type = automation::integerArgument(args[1]);
-        store::DefinitionRecord added = store().addDefinition(bookId_, name, type);
-        setResult(result, automation::Variant::adopt(
-                              new Definition(sharedStore(), std::move(added), store().bookStamp(bookId_))));
-        break;
-    }
-    }
+    const std::string name = automation::stringArgument(args[0]);
+    const std::int32_t type = automation::integerArgument(args[1]);
+    store::DefinitionRecord added = store().addDefinition(bookId_, name, type);
+    return automation::Variant::adopt(new Definition(sharedStore(), std::move(added), store().bookStamp(bookId_)));
 }
 
 } // namespace collab::objects

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StoreObject.h"
-#include "store/ChangeStamp.h"
+#include "Stamped.h"
+#include "StoreCollection.h"
 #include "store/Records.h"
 
 #include <vector>
@@ -10,22 +10,19 @@ namespace collab::objects {
 
 // The field definitions of a book as read when fetched; read again once this
 // connection changes the book. Members: Count, Item(index), Add(name, type).
-class DefinitionCollection final : public StoreObject {
+class DefinitionCollection final : public StoreCollection {
 public:
     // Reads the list; throws StoreError. One reference, owned by the caller.
     DefinitionCollection(std::shared_ptr<store::Store> store, std::int64_t bookId);
 
 protected:
-    std::span<const Member> members() const noexcept override;
-    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
-                      automation::Variant *result) override;
+    std::size_t count() override;
+    automation::Variant item(std::size_t index) override;
+    automation::Variant add(std::span<automation::Variant> args) override;
 
 private:
-    const std::vector<store::DefinitionRecord> &definitions();
-
     std::int64_t bookId_;
-    store::ChangeStamp stamp_;
-    std::vector<store::DefinitionRecord> definitions_;
+    Stamped<std::vector<store::DefinitionRecord>> definitions_;
 };
 
 } // namespace collab::objects

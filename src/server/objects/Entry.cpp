@@ -19,7 +19,9 @@ constexpr automation::ServerObject::Member Members[] = {
 
 Entry::Entry(std::shared_ptr<store::Store> store, std::shared_ptr<const store::EntryRecord> entry,
              store::ChangeStamp stamp)
-    : StoreObject(std::move(store)), entry_(std::move(entry)), stamp_(stamp)
+    : StoreObject(std::move(store)), id_(entry->id), entry_(stamp, std::move(entry), [this] {
+          return std::make_shared<const store::EntryRecord>(this->store().entry(id_));
+      })
 {
 }
 
@@ -28,28 +30,19 @@ std::span<const automation::ServerObject::Member> Entry::members() const noexcep
     return Members;
 }
 
-const std::shared_ptr<const store::EntryRecord> &Entry::entry()
-{
-    if (!stamp_.current()) {
-        entry_ = std::make_shared<const store::EntryRecord>(store().entry(entry_->id));
-        stamp_.renew();
-    }
-    return entry_;
-}
-
 void Entry::invokeMember(automation::DispId id, unsigned, std::span<automation::Variant>,
                          automation::Variant *result)
 {
     switch (id) {
-    case DisplayNameId: setResult(result, entry()->displayName); break;
+    case DisplayNameId: setResult(result, entry_.get()->displayName); break;
     case FieldsId: {
-        const auto &current = entry();
+        const auto &current = entry_.get();
         std::shared_ptr<const std::vector<store::FieldRecord>> fields(current, &current->fields);
         setResult(result, automation::Variant::adopt(
-                              new FieldCollection(sharedStore(), current->id, std::move(fields), stamp_)));
+                              new FieldCollection(sharedStore(), id_, std::move(fields), entry_.stamp())));
         break;
     }
-    case DeleteId: store().deleteEntry(entry_->id); break;
+    case DeleteId: store().deleteEntry(id_); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Stamped.h"
 #include "StoreObject.h"
 #include "store/ChangeStamp.h"
 #include "store/Records.h"
@@ -28,10 +29,8 @@ protected:
                       automation::Variant *result) override;
 
 private:
-    const std::shared_ptr<const store::EntryRecord> &entry();
-
-    std::shared_ptr<const store::EntryRecord> entry_;
-    store::ChangeStamp stamp_;
+    std::int64_t id_;
+    Stamped<std::shared_ptr<const store::EntryRecord>> entry_;
 };
 
 } // namespace collab::objects

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "StoreObject.h"
+#include "Stamped.h"
+#include "StoreCollection.h"
 #include "store/ChangeStamp.h"
 #include "store/Records.h"
 
@@ -22,32 +23,26 @@ namespace collab::objects {
 // snapshot again before the next use; a change to one entry's fields reads
 // that entry alone again when Item reaches it, so a loop writing to every
 // entry stays linear.
-class EntryCollection final : public StoreObject {
+class EntryCollection final : public StoreCollection {
 public:
     // Reads the snapshot; throws StoreError. One reference, owned by the caller.
     EntryCollection(std::shared_ptr<store::Store> store, std::int64_t bookId);
 
 protected:
-    std::span<const Member> members() const noexcept override;
-    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
-                      automation::Variant *result) override;
+    std::size_t count() override;
+    automation::Variant item(std::size_t index) override;
+    automation::Variant add(std::span<automation::Variant> args) override;
 
 private:
-    // An entry this connection changed after the snapshot, as read since.
-    struct Reread {
-        std::shared_ptr<const store::EntryRecord> entry;
-        store::ChangeStamp stamp;
-    };
-
     const std::vector<store::EntryRecord> &entries();
-    // A new Entry for position index of entries(); throws StoreError.
-    automation::Variant item(std::size_t index);
 
     std::int64_t bookId_;
     store::ChangeStamp listStamp_;
     std::uint64_t snapshotSequence_; // the store's change sequence when the snapshot was read
     std::shared_ptr<const std::vector<store::EntryRecord>> snapshot_;
-    std::unordered_map<std::size_t, Reread> rereads_; // by position; the snapshot stays untouched
+    // Entries this connection changed after the snapshot, as read since, by
+    // position; the snapshot itself stays untouched.
+    std::unordered_map<std::size_t, Stamped<std::shared_ptr<const store::EntryRecord>>> rereads_;
 };
 
 } // namespace collab::objects

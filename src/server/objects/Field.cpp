@@ -19,7 +19,9 @@ constexpr automation::ServerObject::Member Members[] = {
 
 Field::Field(std::shared_ptr<store::Store> store, std::shared_ptr<const store::FieldRecord> field,
              store::ChangeStamp stamp)
-    : StoreObject(std::move(store)), field_(std::move(field)), stamp_(stamp)
+    : StoreObject(std::move(store)), id_(field->id), field_(stamp, std::move(field), [this] {
+          return std::make_shared<const store::FieldRecord>(this->store().field(id_));
+      })
 {
 }
 
@@ -28,32 +30,23 @@ std::span<const automation::ServerObject::Member> Field::members() const noexcep
     return Members;
 }
 
-const store::FieldRecord &Field::field()
-{
-    if (!stamp_.current()) {
-        field_ = std::make_shared<const store::FieldRecord>(store().field(field_->id));
-        stamp_.renew();
-    }
-    return *field_;
-}
-
 void Field::invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
                          automation::Variant *result)
 {
     switch (id) {
-    case NameId: setResult(result, field().name); break;
-    case TypeId: setResult(result, field().type); break;
+    case NameId: setResult(result, field_.get()->name); break;
+    case TypeId: setResult(result, field_.get()->type); break;
     case ValueId:
         if (flags & automation::PropertyPut) {
             if (args.size() != 1)
                 throw automation::StatusException(automation::Disp_E_BadParamCount);
-            store().setFieldValue(field_->id, automation::stringArgument(args[0]));
+            store().setFieldValue(id_, automation::stringArgument(args[0]));
         } else {
             requireNoArguments(args);
-            setResult(result, field().value);
+            setResult(result, field_.get()->value);
         }
         break;
-    case DeleteId: store().deleteField(field_->id); break;
+    case DeleteId: store().deleteField(id_); break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Stamped.h"
 #include "StoreObject.h"
 #include "store/ChangeStamp.h"
 #include "store/Records.h"
@@ -24,10 +25,8 @@ protected:
                       automation::Variant *result) override;
 
 private:
-    const store::FieldRecord &field();
-
-    std::shared_ptr<const store::FieldRecord> field_;
-    store::ChangeStamp stamp_;
+    std::int64_t id_;
+    Stamped<std::shared_ptr<const store::FieldRecord>> field_;
 };
 
 } // namespace collab::objects

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "StoreObject.h"
+#include "Stamped.h"
+#include "StoreCollection.h"
 #include "store/ChangeStamp.h"
 #include "store/Records.h"
 
@@ -13,7 +14,7 @@ namespace collab::objects {
 // came from; read again once this connection changes the entry. Fields of
 // one entry may share a name. Members: Count, Item(index), Add(name, type,
 // value).
-class FieldCollection final : public StoreObject {
+class FieldCollection final : public StoreCollection {
 public:
     // stamp: the entry's change stamp, taken when fields were read. One
     // reference, owned by the caller.
@@ -21,16 +22,13 @@ public:
                     std::shared_ptr<const std::vector<store::FieldRecord>> fields, store::ChangeStamp stamp);
 
 protected:
-    std::span<const Member> members() const noexcept override;
-    void invokeMember(automation::DispId id, unsigned flags, std::span<automation::Variant> args,
-                      automation::Variant *result) override;
+    std::size_t count() override;
+    automation::Variant item(std::size_t index) override;
+    automation::Variant add(std::span<automation::Variant> args) override;
 
 private:
-    const std::vector<store::FieldRecord> &fields();
-
     std::int64_t entryId_;
-    std::shared_ptr<const std::vector<store::FieldRecord>> fields_;
-    store::ChangeStamp stamp_;
+    Stamped<std::shared_ptr<const std::vector<store::FieldRecord>>> fields_;
 };
 
 } // namespace collab::objects
