@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTextEdit>
 
 namespace addressbook {
@@ -50,6 +51,19 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// The drop-down's list rows are 13 pixels high, as laid out.
+class FixedRowHeight : public QStyledItemDelegate {
+public:
+    FixedRowHeight(int height, QObject *parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
 };
 
 PushButton *makeButton(QWidget *parent, const QString &caption, int left, int top, int width, int height)
@@ -160,6 +174,7 @@ void TAddressBookPelgarMainForm::createControls()
     AddressBookComboBox->setDuplicatesEnabled(true);
     AddressBookComboBox->setFocusPolicy(Qt::StrongFocus);
     AddressBookComboBox->lineEdit()->installEventFilter(new SwallowEnter(AddressBookComboBox));
+    AddressBookComboBox->setItemDelegate(new FixedRowHeight(13, AddressBookComboBox));
     if (auto *list = qobject_cast<QListView *>(AddressBookComboBox->view()))
         list->setUniformItemSizes(true);
 

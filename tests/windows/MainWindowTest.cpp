@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -524,6 +525,7 @@ void MainWindowTest::layoutMatchesTheDesign()
     for (const Expected &c : controls)
         QCOMPARE(c.widget->geometry(), c.geometry);
     QCOMPARE(grid().colWidth(4), 158);
+    QCOMPARE(main().AddressBookComboBox->view()->sizeHintForRow(0), 13);
     QCOMPARE(grid().rowHeight(0), 16);
 
     // Tab walks the grid, the buttons and the drop-down in design order.
