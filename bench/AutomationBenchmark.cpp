@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <unistd.h>
 #include <optional>
 
 using automation::Variant;
@@ -158,6 +159,9 @@ BENCHMARK(BM_AddFieldLoop_Sqlite)->Arg(1000)->Unit(benchmark::kMillisecond);
 // Prints the two walks side by side after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so logs stay plain.
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
