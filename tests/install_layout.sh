@@ -16,6 +16,7 @@ expect share/automation/servers/ValdrinOrvastaSession.server
 expect share/applications/net.kelmora.addresspelgar.desktop
 expect share/metainfo/net.kelmora.addresspelgar.metainfo.xml
 expect share/icons/hicolor/scalable/apps/net.kelmora.addresspelgar.svg
+expect share/icons/hicolor/64x64/apps/net.kelmora.addresspelgar.png
 expect share/addresspelgar/drive_c/kelmora/projects/address/addressPelgar/help.txt
 
 # The registration names a module that exists, relative to its own folder.

@@ -101,7 +101,8 @@ TAddressBookPelgarMainForm::TAddressBookPelgarMainForm(Program &program)
     background.setColor(QPalette::Window, Silver);
     setPalette(background);
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/addresspelgar.svg")));
+    // A PNG: Qt reads it without the SVG image plugin.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/addresspelgar.png")));
     createControls();
     wireEvents();
 }
