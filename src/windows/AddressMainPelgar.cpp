@@ -27,6 +27,13 @@
 #include <QStyledItemDelegate>
 #include <QTextEdit>
 
+// The window resources live in a static library, so they are registered by
+// hand (outside any namespace, as the macro needs).
+static void registerWindowResources()
+{
+    Q_INIT_RESOURCE(windows);
+}
+
 namespace addressbook {
 
 using automation::Variant;
@@ -102,6 +109,7 @@ TAddressBookPelgarMainForm::TAddressBookPelgarMainForm(Program &program)
     setPalette(background);
     setAutoFillBackground(true);
     // A PNG: Qt reads it without the SVG image plugin.
+    registerWindowResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/addresspelgar.png")));
     createControls();
     wireEvents();
