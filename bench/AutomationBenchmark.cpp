@@ -79,17 +79,6 @@ std::int64_t refreshWalk(const Variant &book)
     return calls;
 }
 
-Variant benchBook(const Variant &session)
-{
-    const Variant books = session.get("RootAccount").get("AddressBooks");
-    for (int i = 1, n = automation::toInt32(books.get("Count")); i <= n; ++i) {
-        Variant book = books.call("Item", {Variant(i)});
-        if (automation::toText(book.get("Name")) == benchbooks::BookName)
-            return book;
-    }
-    throw std::runtime_error("the bench book is missing");
-}
-
 void recordWalk(benchmark::State &state, std::int64_t calls)
 {
     state.counters["calls"] = double(calls);
@@ -103,7 +92,7 @@ void BM_RefreshWalk_Scripted(benchmark::State &state)
     server.setRecording(false); // a recording double would measure its own bookkeeping
     Variant session = server.createSession();
     session.invoke("Login", {Variant::omitted()});
-    const Variant book = benchBook(session);
+    const Variant book = benchbooks::benchBook(session);
     std::int64_t calls = 0;
     for (auto _ : state)
         calls = refreshWalk(book);
@@ -116,7 +105,7 @@ void BM_RefreshWalk_Sqlite(benchmark::State &state)
     automation::initialize();
     benchbooks::SqliteBook store(int(state.range(0)));
     const Variant session = store.session();
-    const Variant book = benchBook(session);
+    const Variant book = benchbooks::benchBook(session);
     std::int64_t calls = 0;
     for (auto _ : state)
         calls = refreshWalk(book);

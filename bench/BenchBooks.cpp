@@ -121,16 +121,21 @@ void fillScripted(scripted::ScriptedServer &server, int entries)
     server.books() = {std::move(system), std::move(book)};
 }
 
-automation::Variant benchEntries(const automation::Variant &session)
+automation::Variant benchBook(const automation::Variant &session)
 {
     const automation::Variant books = session.get("RootAccount").get("AddressBooks");
     const int count = automation::toInt32(books.get("Count"));
     for (int i = 1; i <= count; ++i) {
         automation::Variant book = books.call("Item", {automation::Variant(i)});
         if (automation::toText(book.get("Name")) == BookName)
-            return book.get("AddressBookEntries");
+            return book;
     }
     throw std::runtime_error("the bench book is missing");
+}
+
+automation::Variant benchEntries(const automation::Variant &session)
+{
+    return benchBook(session).get("AddressBookEntries");
 }
 
 } // namespace benchbooks

@@ -36,7 +36,8 @@ private:
 // Fills a scripted server: a one-entry system book first, then the book.
 void fillScripted(scripted::ScriptedServer &server, int entries);
 
-// The book's entry collection through a session of either server.
+// The bench book, and its entry collection, through a session of either server.
+automation::Variant benchBook(const automation::Variant &session);
 automation::Variant benchEntries(const automation::Variant &session);
 
 } // namespace benchbooks
