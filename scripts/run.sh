@@ -4,7 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" AddressPelgar addresspelgar-store collab_server_module
 store="$build/demo/store.sqlite"
 if [ ! -e "$store" ]; then
   mkdir -p "$(dirname "$store")"
