@@ -18,12 +18,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTextEdit>
 
@@ -393,11 +391,7 @@ void TAddressBookPelgarMainForm::showEvent(QShowEvent *event)
 {
     if (!centred_) {
         centred_ = true;
-        if (QScreen *screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen(*this);
     }
     QWidget::showEvent(event);
 }

@@ -17,19 +17,23 @@ void SecondaryWindow::showWindow()
 {
     if (!isVisible()) {
         runHandler([this] { FormShow(); });
-        if (!shownBefore_ && placement_ == Placement::CentreOnFirstShow) {
-            if (QScreen *screen = QGuiApplication::primaryScreen()) {
-                QRect frame = frameGeometry();
-                frame.moveCenter(screen->availableGeometry().center());
-                move(frame.topLeft());
-            }
-        }
+        if (!shownBefore_ && placement_ == Placement::CentreOnFirstShow)
+            centreOnScreen(*this);
         shownBefore_ = true;
         show();
     }
     raise();
     if (!isMinimized())
         activateWindow();
+}
+
+void centreOnScreen(QWidget &window)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
 }
 
 QFont layoutFont(const QString &family, int pixelHeight, bool bold, bool italic)

@@ -28,6 +28,9 @@ private:
     bool shownBefore_ = false;
 };
 
+// Moves a window so that its frame is centred on the primary screen.
+void centreOnScreen(QWidget &window);
+
 // The fonts of the original layout: families that may be missing here are
 // mapped to metric-compatible ones, at the given pixel heights.
 QFont layoutFont(const QString &family, int pixelHeight, bool bold = false, bool italic = false);
